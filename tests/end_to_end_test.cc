@@ -1,27 +1,14 @@
-// Runs the built mojiroll as a user would and checks its exit status, standard output, standard
-// error and the files it leaves. Output goes to files, never pipes, so that no helper process the
-// program leaves behind can hold a test up.
-#include <fcntl.h>
+// Runs the built mojiroll as a user would and checks its help, its usage errors, how it reads the
+// names it is given, and the text it writes.
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "temporary_directory.h"
-
-extern char** environ;
+#include "program_run.h"
 
 namespace {
-
-struct run_result {
-  int status;
-  std::string out;
-  std::string err;
-};
 
 const std::string help_text =
     "mojiroll - Copyright (C) 2026 the mojiroll developers\n"
@@ -31,52 +18,7 @@ const std::string help_text =
     "\t-h\tdisplay this help and exit\n"
     "\n";
 
-// Every test runs in a fresh directory of its own, so relative names stay inside it.
-class EndToEndTest : public testing::Test {
- protected:
-  temporary_directory directory;
-  std::filesystem::path previous = std::filesystem::current_path();
-
-  void SetUp() override { std::filesystem::current_path(directory.path); }
-  void TearDown() override { std::filesystem::current_path(previous); }
-
-  // Runs mojiroll with the arguments, under the given program name, from the test's directory.
-  run_result run(const std::vector<std::string>& arguments, const std::string& name = "mojiroll") {
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(name.c_str()));
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, ".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, ".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    int spawned = posix_spawn(&pid, MOJIROLL_EXECUTABLE, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    run_result result{-1, "", ""};
-    int status = 0;
-    if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
-      ADD_FAILURE() << "mojiroll did not run to an exit";
-      return result;
-    }
-    result.status = WEXITSTATUS(status);
-    result.out = read_file(".stdout");
-    result.err = read_file(".stderr");
-    std::filesystem::remove(".stdout");
-    std::filesystem::remove(".stderr");
-    return result;
-  }
-
-  void expect_failure(const std::vector<std::string>& arguments, const std::string& message) {
-    run_result r = run(arguments);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "mojiroll: " + message + "\n");
-  }
-};
+class EndToEndTest : public ProgramTest {};
 
 TEST_F(EndToEndTest, DecodesTheExamples) {
   const std::string examples[] = {"greeting.single", "story.multi"};
@@ -144,12 +86,16 @@ TEST_F(EndToEndTest, ReadsNamesAsTheCommandLineGivesThem) {
 }
 
 TEST_F(EndToEndTest, UsesTheProgramNameAsInvoked) {
-  run_result r = run({"-h"}, "");
+  run_setup unnamed;
+  unnamed.name = "";
+  run_result r = run({"-h"}, unnamed);
   EXPECT_EQ(r.out.substr(r.out.find('\n') + 1, 29), ": [option] src-filename dst-f");
-  r = run({}, "");
+  r = run({}, unnamed);
   EXPECT_EQ(r.err, "Too few arguments\n");
   const std::string long_name = "/" + std::string(1500, 'p');
-  r = run({}, long_name);
+  run_setup long_named;
+  long_named.name = long_name;
+  r = run({}, long_named);
   EXPECT_EQ(r.err, long_name.substr(0, 1023) + ": Too few arguments\n");
 }
 
