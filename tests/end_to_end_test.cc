@@ -53,17 +53,6 @@ TEST_F(EndToEndTest, ReportsUsageErrorsInOrderBeforeOpeningAFile) {
   EXPECT_FALSE(std::filesystem::exists("out.txt"));
 }
 
-TEST_F(EndToEndTest, ReportsADecodingThatFailsAndKeepsTheFiles) {
-  write_file("in.bin", "\x40\x41");
-  write_file("out.txt", "keep");
-  expect_failure({"missing.bin", "out.txt"}, "Cannot decode");
-  expect_failure({".", "out.txt"}, "Cannot decode");  // a directory opens but cannot be read
-  EXPECT_EQ(read_file("out.txt"), "keep");
-  expect_failure({"in.bin", "/dev/full"}, "Cannot decode");
-  expect_failure({"in.bin", "./in.bin"}, "Cannot decode");
-  EXPECT_EQ(read_file("in.bin"), "\x40\x41");
-}
-
 TEST_F(EndToEndTest, ReadsNamesAsTheCommandLineGivesThem) {
   std::filesystem::create_directory("dir");
   write_file("dir/in.bin", std::string(1, '\0'));
