@@ -97,6 +97,8 @@ class ProgramTest : public testing::Test {
     for (int fd : {input, out, err}) {
       if (fd > 2) close(fd);
     }
+    // A pipe end that already was 0 (standard input closed) kept its close-on-exec flag.
+    if (fcntl(0, F_SETFD, 0) != 0) _exit(127);
     // Root passes every file mode through these two capabilities; without them in the bounding
     // set the program runs as root that file modes bind, as they bind any other user.
     if (setup.without_permission_override &&
