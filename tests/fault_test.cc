@@ -114,6 +114,15 @@ TEST_F(FaultTest, RefusesFilesTheUserMayNotUse) {
       setup);
 }
 
+// The help is all such a run gives: a help that cannot be written is a failure, without a message.
+TEST_F(FaultTest, FailsWhenTheHelpCannotBeWritten) {
+  run_setup setup;
+  setup.output_file = "/dev/full";
+  run_result r = run({"-h"}, setup);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "");
+}
+
 TEST_F(FaultTest, DecodesASourcePipedThroughStandardInput) {
   run_setup setup;
   setup.piped_input = repeat(unit_codes, unit_count);

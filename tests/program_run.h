@@ -29,6 +29,7 @@ struct run_result {
 struct run_setup {
   std::string name = "mojiroll";             // its argv[0]
   std::string input_file = "/dev/null";      // its standard input, unless bytes are piped
+  std::string output_file = ".stdout";       // its standard output, read back when it is .stdout
   std::optional<std::string> piped_input;    // written in pieces into a pipe on its standard input
   bool without_permission_override = false;  // started without root's power to pass file modes
 };
@@ -88,7 +89,7 @@ class ProgramTest : public testing::Test {
   // In the child between fork and exec: only calls that are safe there.
   [[noreturn]] static void start_program(char* const* argv, const run_setup& setup, int pipe_in) {
     int input = setup.piped_input ? pipe_in : open(setup.input_file.c_str(), O_RDONLY);
-    int out = open(".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int out = open(setup.output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     int err = open(".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (input < 0 || out < 0 || err < 0 || dup2(input, 0) < 0 || dup2(out, 1) < 0 ||
         dup2(err, 2) < 0) {
