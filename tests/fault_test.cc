@@ -1,6 +1,6 @@
 // Runs mojiroll against the faults a user can cause with the files it is given. Each must end with
-// "Cannot decode" and status 1 and leave every file as it was; a source read through a pipe on
-// standard input must decode.
+// "Cannot decode" and status 1 and leave every file as it was. A help that cannot be written must
+// fail too, and a source read through a pipe on standard input must decode.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,7 +15,7 @@
 namespace {
 
 // 虹色の貝がら then バ: more than one input block and more than one output buffer, with a two-byte
-// code across every piece a pipe is fed in.
+// code across every piece a pipe is fed in. A full disk then fails a write before the last one.
 const std::string unit_codes = "\x12\x16\x40";
 const std::string unit_text = "\x93\xF8\x90\x46\x82\xCC\x8A\x4C\x82\xAA\x82\xE7\x83\x6F";
 constexpr int unit_count = 40000;
@@ -55,6 +55,7 @@ class FaultTest : public ProgramTest {
   void SetUp() override {
     ProgramTest::SetUp();
     write_file("in.bin", repeat(unit_codes, unit_count));
+    write_file("small.bin", "\x40\x41");
     write_file("out.txt", "keep");
     std::filesystem::create_directory("dir");
     ASSERT_EQ(link("in.bin", "hard.bin"), 0);
@@ -77,6 +78,7 @@ TEST_F(FaultTest, FailsWithoutTouchingAnyFile) {
   expect_untouched_failures(
       {
           {"destination on a full disk", {"-m", "in.bin", "/dev/full"}},
+          {"destination on a full disk, at the last write", {"small.bin", "/dev/full"}},
           {"destination a directory", {"in.bin", "dir"}},
           {"destination in a missing folder", {"in.bin", "missing/out.txt"}},
           {"source a directory", {"dir", "out.txt"}},
