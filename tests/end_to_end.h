@@ -8,12 +8,15 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,16 @@ struct run_result {
   int status;
   std::string out;
   std::string err;
+};
+
+// How a program is started.
+struct run_setup {
+  std::string name = "mojiroll";         // its argv[0]
+  std::vector<std::string> settings;     // "NAME=value" added to (or replacing in) its environment
+  std::string input_file = "/dev/null";  // its standard input, unless bytes are piped
+  std::string output_file = ".stdout";   // its standard output, read back when it is .stdout
+  std::optional<std::string> piped_input;    // written in pieces into a pipe on its standard input
+  bool without_permission_override = false;  // started without root's power to pass file modes
 };
 
 // The console of a Windows program stores every line end it prints as CR LF.
@@ -59,8 +72,8 @@ inline std::string help_text(const std::string& name) {
                       "\n");
 }
 
-inline std::string message_text(const std::string& message) {
-  return console_text(recorded_name("mojiroll") + ": " + message + "\n");
+inline std::string message_text(const std::string& message, const std::string& name = "mojiroll") {
+  return console_text(recorded_name(name) + ": " + message + "\n");
 }
 
 // The strings as an array of C strings closed by a null pointer, as a new process takes them.
@@ -71,11 +84,8 @@ inline std::vector<char*> c_string_array(const std::vector<std::string>& strings
   return array;
 }
 
-// Runs `path` with the argument vector `argv` from the current directory, with the environment
-// plus `settings` ("NAME=value", replacing any variable of that name), and gives its exit status
-// and what it wrote to standard output and standard error.
-inline run_result run_command(const std::string& path, const std::vector<std::string>& argv,
-                              const std::vector<std::string>& settings = {}) {
+// This process's environment with the settings added, each replacing any variable of its name.
+inline std::vector<std::string> make_environment(const std::vector<std::string>& settings) {
   std::vector<std::string> environment;
   for (char** variable = environ; *variable; ++variable) {
     const std::string entry = *variable;
@@ -85,21 +95,73 @@ inline run_result run_command(const std::string& path, const std::vector<std::st
       environment.push_back(entry);
   }
   environment.insert(environment.end(), settings.begin(), settings.end());
+  return environment;
+}
+
+// In the child between fork and exec: only calls that are safe there.
+[[noreturn]] inline void start_program(const char* path, char* const* argv, char* const* envp,
+                                       const run_setup& setup, int pipe_in) {
+  int input = setup.piped_input ? pipe_in : open(setup.input_file.c_str(), O_RDONLY);
+  int out = open(setup.output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  int err = open(".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (input < 0 || out < 0 || err < 0 || dup2(input, 0) < 0 || dup2(out, 1) < 0 ||
+      dup2(err, 2) < 0) {
+    _exit(127);
+  }
+  for (int fd : {input, out, err}) {
+    if (fd > 2) close(fd);
+  }
+  // A pipe end that already was 0 (standard input closed) kept its close-on-exec flag.
+  if (fcntl(0, F_SETFD, 0) != 0) _exit(127);
+  // Root passes every file mode through these two capabilities; without them in the bounding
+  // set the program runs as root that file modes bind, as they bind any other user.
+  if (setup.without_permission_override &&
+      (prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) != 0 ||
+       prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0) != 0)) {
+    _exit(127);
+  }
+  execve(path, argv, envp);
+  _exit(127);
+}
+
+// Writes in small pieces so that the program sees short reads, as from a slow producer. A program
+// that stops reading early closes the pipe: what is left is dropped.
+inline void write_in_pieces(int pipe_out, const std::string& bytes) {
+  void (*previous_handler)(int) = std::signal(SIGPIPE, SIG_IGN);
+  for (std::size_t at = 0; at < bytes.size();) {
+    ssize_t written =
+        write(pipe_out, bytes.data() + at, std::min<std::size_t>(4096, bytes.size() - at));
+    if (written <= 0) break;
+    at += static_cast<std::size_t>(written);
+  }
+  std::signal(SIGPIPE, previous_handler);
+}
+
+// Runs `path` with the argument vector `argv` from the current directory, as `setup` says, and
+// gives its exit status and what it wrote to standard output and standard error.
+inline run_result run_command(const std::string& path, const std::vector<std::string>& argv,
+                              const run_setup& setup = {}) {
   std::vector<char*> argv_array = c_string_array(argv);
+  std::vector<std::string> environment = make_environment(setup.settings);
   std::vector<char*> environment_array = c_string_array(environment);
 
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, ".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, ".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  pid_t pid = 0;
-  int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv_array.data(),
-                            environment_array.data());
-  posix_spawn_file_actions_destroy(&actions);
+  int pipe_ends[2] = {-1, -1};
+  if (setup.piped_input && pipe2(pipe_ends, O_CLOEXEC) != 0) {
+    ADD_FAILURE() << "no pipe for the input";
+    return {-1, "", ""};
+  }
+  pid_t pid = fork();
+  if (pid == 0) {
+    start_program(path.c_str(), argv_array.data(), environment_array.data(), setup, pipe_ends[0]);
+  }
+  if (setup.piped_input) {
+    close(pipe_ends[0]);
+    if (pid > 0) write_in_pieces(pipe_ends[1], *setup.piped_input);
+    close(pipe_ends[1]);
+  }
   run_result result{-1, "", ""};
   int status = 0;
-  if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
+  if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
     ADD_FAILURE() << path << " did not run to an exit";
     return result;
   }
@@ -120,21 +182,20 @@ class EndToEndTest : public testing::Test {
   void SetUp() override { std::filesystem::current_path(directory.path); }
   void TearDown() override { std::filesystem::current_path(previous); }
 
-  // Runs the program under test with the arguments, started as `name`, with extra `settings` in
-  // its environment.
-  run_result run(const std::vector<std::string>& arguments, const std::string& name = "mojiroll",
-                 const std::vector<std::string>& settings = {}) {
-    std::vector<std::string> argv{name};
+  // Runs the program under test with the arguments, as `setup` says.
+  run_result run(const std::vector<std::string>& arguments, const run_setup& setup = {}) {
+    std::vector<std::string> argv{setup.name};
     if (*test_launcher) argv = {test_launcher, test_program};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    return run_command(*test_launcher ? test_launcher : test_program, argv, settings);
+    return run_command(*test_launcher ? test_launcher : test_program, argv, setup);
   }
 
-  void expect_failure(const std::vector<std::string>& arguments, const std::string& message) {
-    run_result r = run(arguments);
+  void expect_failure(const std::vector<std::string>& arguments, const std::string& message,
+                      const run_setup& setup = {}) {
+    run_result r = run(arguments, setup);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, message_text(message));
+    EXPECT_EQ(r.err, message_text(message, setup.name));
   }
 };
 

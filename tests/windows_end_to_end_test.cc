@@ -55,7 +55,8 @@ TEST_F(WindowsTest, KeepsJapaneseNamesWhole) {
   locale_t japanese = newlocale(LC_ALL_MASK, "ja_JP.UTF-8", nullptr);
   ASSERT_TRUE(japanese) << "the locale ja_JP.UTF-8 is not generated on this machine";
   freelocale(japanese);
-  const std::vector<std::string> japanese_windows{"LC_ALL=ja_JP.UTF-8"};
+  run_setup japanese_windows;
+  japanese_windows.settings = {"LC_ALL=ja_JP.UTF-8"};
 
   std::filesystem::create_directory("予");
   write_file("表.bin", "\x01\x05");  // 私
@@ -70,7 +71,7 @@ TEST_F(WindowsTest, KeepsJapaneseNamesWhole) {
       {{"予\\ソ.bin", "予\\表.txt"}, "予/表.txt", "\x83\x6F"},
   };
   for (const names_case& c : cases) {
-    run_result r = run(c.arguments, "mojiroll", japanese_windows);
+    run_result r = run(c.arguments, japanese_windows);
     EXPECT_EQ(r.status, 0) << c.output;
     EXPECT_EQ(r.out + r.err, "") << c.output;
     EXPECT_EQ(read_file(c.output), c.text) << c.output;

@@ -9,8 +9,10 @@
 namespace {
 
 static_assert(max_output_per_byte == stored_text_capacity);
-static_assert(fits_stored_text(single_byte_table) && fits_stored_text(multi_byte_table) &&
-              fits_stored_text(kanji_table) && fits_stored_text(phrase_table));
+static_assert(fits_stored_text(single_byte_table));
+static_assert(fits_stored_text(multi_byte_table));
+static_assert(fits_stored_text(kanji_table));
+static_assert(fits_stored_text(phrase_table));
 
 constexpr unsigned char kanji_prefix_low = 0x01;
 constexpr unsigned char skip_prefix = 0x03;

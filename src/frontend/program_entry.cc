@@ -3,6 +3,7 @@
 #include "frontend/program_entry.h"
 
 #include <cerrno>
+#include <cstdio>
 
 #include "decoder/decoder.h"
 #include "frontend/command_line.h"
@@ -17,6 +18,9 @@ int run_program(int argc, const char* const* argv) {
 
   if (options.help) {
     write_help();
+    // A help that did not reach standard output (a full disk, a closed pipe) is no success; no
+    // message names such a cause, so the run ends with status 1 alone.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) fatal_error(nullptr);
     return 0;
   }
   if (options.invalid_option) fatal_error("Invalid option");
