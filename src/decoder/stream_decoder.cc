@@ -1,6 +1,6 @@
 // Decodes blocks of codes in memory: each code's text is found by one table lookup and written by
-// one fixed-size copy. Which multi-byte codes take a second byte is as random as running text (one
-// in four), so that loop has no branch that depends on the codes.
+// one copy of a fixed-size slot. Which multi-byte codes take a second byte is as random as running
+// text (one in four), so that loop has no branch that depends on the codes.
 #include "decoder/stream_decoder.h"
 
 #include <cstring>
@@ -10,20 +10,30 @@
 
 namespace {
 
-static_assert(max_output_per_byte == stored_text_capacity);
-static_assert(fits_stored_text(single_byte_table) && fits_stored_text(multi_byte_table) &&
-              fits_stored_text(kanji_table) && fits_stored_text(phrase_table));
+// Slots of 32 bytes hold the texts of the multi-byte format, of up to 31 bytes; slots of 4 bytes
+// hold those of the single-byte format, each one character or a line end.
+constexpr std::size_t text_capacity = 31;
+constexpr std::size_t short_text_capacity = 3;
+using text_slot = stored_text<text_capacity>;
+using short_text_slot = stored_text<short_text_capacity>;
+
+static_assert(sizeof(text_slot) == max_output_per_byte && sizeof(short_text_slot) == 4);
+static_assert(fits_stored_text<text_capacity>(multi_byte_table) &&
+              fits_stored_text<text_capacity>(kanji_table) &&
+              fits_stored_text<text_capacity>(phrase_table));
+static_assert(fits_stored_text<short_text_capacity>(single_byte_table));
 
 // A one-byte table in its stored form, with byte 0x00 written as a line end.
-constexpr std::array<stored_text, 256> store_one_byte_table(
+template <std::size_t Capacity>
+constexpr std::array<stored_text<Capacity>, 256> store_one_byte_table(
     const std::array<std::string_view, 256>& table) {
-  std::array<stored_text, 256> stored = store_table(table);
-  stored[0x00] = store_text("\n");
+  std::array<stored_text<Capacity>, 256> stored = store_table<Capacity>(table);
+  stored[0x00] = store_text<Capacity>("\n");
   return stored;
 }
 
-constexpr std::array<stored_text, 256> single_byte_output_table =
-    store_one_byte_table(single_byte_table);
+constexpr std::array<short_text_slot, 256> single_byte_output_table =
+    store_one_byte_table<short_text_capacity>(single_byte_table);
 
 // Where the texts of the multi-byte format stand in multi_byte_output_table: the one-byte codes
 // by their byte, then 256 entries for each prefix: 0x01 and 0x02 (the kanji), 0x03 (skipped:
@@ -33,18 +43,18 @@ constexpr std::size_t kanji_high_texts = 512;
 constexpr std::size_t skipped_texts = 768;
 constexpr std::size_t phrase_texts = 1024;
 
-constexpr std::array<stored_text, 1280> store_multi_byte_table() {
-  std::array<stored_text, 1280> stored{};
-  std::array<stored_text, 256> one_byte = store_one_byte_table(multi_byte_table);
-  std::array<stored_text, 512> kanji = store_table(kanji_table);
-  std::array<stored_text, 256> phrases = store_table(phrase_table);
+constexpr std::array<text_slot, 1280> store_multi_byte_table() {
+  std::array<text_slot, 1280> stored{};
+  std::array<text_slot, 256> one_byte = store_one_byte_table<text_capacity>(multi_byte_table);
+  std::array<text_slot, 512> kanji = store_table<text_capacity>(kanji_table);
+  std::array<text_slot, 256> phrases = store_table<text_capacity>(phrase_table);
   for (std::size_t i = 0; i < 256; ++i) stored[i] = one_byte[i];
   for (std::size_t i = 0; i < 512; ++i) stored[kanji_low_texts + i] = kanji[i];
   for (std::size_t i = 0; i < 256; ++i) stored[phrase_texts + i] = phrases[i];
   return stored;
 }
 
-constexpr std::array<stored_text, 1280> multi_byte_output_table = store_multi_byte_table();
+constexpr std::array<text_slot, 1280> multi_byte_output_table = store_multi_byte_table();
 
 // How the multi-byte format reads a byte that starts a code: the code's text is
 // multi_byte_output_table[first_text + (second byte & second_mask)]. A second_mask of 0 marks a
@@ -66,15 +76,16 @@ constexpr std::array<lead_byte, 256> make_lead_byte_table() {
 
 constexpr std::array<lead_byte, 256> lead_byte_table = make_lead_byte_table();
 
-const stored_text& find_multi_byte_text(unsigned lead, unsigned second) {
+const text_slot& find_multi_byte_text(unsigned lead, unsigned second) {
   const lead_byte& kind = lead_byte_table[lead];
   return multi_byte_output_table[kind.first_text + (second & kind.second_mask)];
 }
 
 // Copies a whole slot and advances by the text's size: the bytes past the text are overwritten by
 // the next code or lie beyond the end of the output.
-char* put_text(char* out, const stored_text& text) {
-  std::memcpy(out, text.bytes.data(), stored_text_capacity);
+template <std::size_t Capacity>
+char* put_text(char* out, const stored_text<Capacity>& text) {
+  std::memcpy(out, &text, sizeof text);
   return out + text.size;
 }
 
@@ -100,8 +111,8 @@ char* decode_block(decode_state& state, const unsigned char* begin, const unsign
   const unsigned char* last = in < end ? end - 1 : end;
   for (; in < last; ++in) {
     unsigned lead = in[0];
-    const stored_text& text = find_multi_byte_text(lead, in[1]);
-    std::memcpy(out, text.bytes.data(), stored_text_capacity);
+    const text_slot& text = find_multi_byte_text(lead, in[1]);
+    std::memcpy(out, &text, sizeof text);
     out += text.size & start_mask;
     // The next byte starts a code unless this one starts a two-byte code.
     start_mask = (start_mask & lead_byte_table[lead].second_mask) ^ 0xFF;
