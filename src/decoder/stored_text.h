@@ -7,23 +7,23 @@
 #include <cstddef>
 #include <string_view>
 
-// The bytes of one code as they go into the destination, followed by zeros up to the slot's end.
+// The bytes of one code as they go into the destination, followed by zeros and then their count:
+// a slot of Capacity + 1 bytes, which the decoder copies whole.
+template <std::size_t Capacity>
 struct stored_text {
-  std::array<char, 31> bytes;
+  std::array<char, Capacity> bytes;
   unsigned char size;
 };
 
-// The most bytes one code writes; also the most that one copy of a slot touches.
-constexpr std::size_t stored_text_capacity = sizeof(stored_text::bytes);
-
 // The stored form of a table text: each line feed becomes CR LF. Text longer than a slot is
 // refused at compile time by the size check of the tables that hold it.
-constexpr stored_text store_text(std::string_view text) {
-  stored_text stored{};
+template <std::size_t Capacity>
+constexpr stored_text<Capacity> store_text(std::string_view text) {
+  stored_text<Capacity> stored{};
   std::size_t size = 0;
   for (char c : text) {
-    if (c == '\n' && size < stored_text_capacity) stored.bytes[size++] = '\r';
-    if (size < stored_text_capacity) stored.bytes[size++] = c;
+    if (c == '\n' && size < Capacity) stored.bytes[size++] = '\r';
+    if (size < Capacity) stored.bytes[size++] = c;
   }
   stored.size = static_cast<unsigned char>(size);
   return stored;
@@ -37,18 +37,20 @@ constexpr std::size_t measure_stored_text(std::string_view text) {
 }
 
 // The stored form of a whole table, in the same order.
-template <std::size_t N>
-constexpr std::array<stored_text, N> store_table(const std::array<std::string_view, N>& table) {
-  std::array<stored_text, N> stored{};
-  for (std::size_t code = 0; code < N; ++code) stored[code] = store_text(table[code]);
+template <std::size_t Capacity, std::size_t N>
+constexpr std::array<stored_text<Capacity>, N> store_table(
+    const std::array<std::string_view, N>& table) {
+  std::array<stored_text<Capacity>, N> stored{};
+  for (std::size_t code = 0; code < N; ++code) stored[code] = store_text<Capacity>(table[code]);
   return stored;
 }
 
-// Whether every text of the table fits a slot once its line feeds are stored as CR LF.
-template <std::size_t N>
+// Whether every text of the table fits a slot of the capacity once its line feeds are stored as
+// CR LF.
+template <std::size_t Capacity, std::size_t N>
 constexpr int fits_stored_text(const std::array<std::string_view, N>& table) {
   for (std::string_view text : table) {
-    if (measure_stored_text(text) > stored_text_capacity) return 0;
+    if (measure_stored_text(text) > Capacity) return 0;
   }
   return 1;
 }

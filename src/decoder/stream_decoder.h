@@ -14,7 +14,7 @@ struct decode_state {
 decode_state start_decoding(int multi_byte);
 
 // The room decode_block needs at `out` for each input byte.
-constexpr std::size_t max_output_per_byte = 31;
+constexpr std::size_t max_output_per_byte = 32;
 
 // Decodes the codes in [begin, end) and writes their text at `out`, which must have room for
 // (end - begin) * max_output_per_byte bytes. Returns the end of the text written. A lead byte that

@@ -6,7 +6,10 @@
 
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "decoder/code_tables.h"
 
 namespace {
 
@@ -63,6 +66,45 @@ TEST(StreamDecoderTest, DecodesEachKindOfCode) {
   for (const decode_case& c : cases) {
     EXPECT_EQ(decode(c.multi_byte, c.codes), c.text)
         << "mode " << c.multi_byte << ", codes of " << c.codes.size() << " bytes";
+  }
+}
+
+// The codes read one at a time, straight from the tables and the format's rules.
+std::string decode_code_by_code(int multi_byte, const std::string& codes) {
+  std::string text;
+  auto put = [&text](std::string_view code_text) {
+    for (char c : code_text) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  };
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    unsigned lead = static_cast<unsigned char>(codes[i]);
+    if (lead == 0x00) {
+      put("\n");
+    } else if (!multi_byte) {
+      put(single_byte_table[lead]);
+    } else if (lead > 0x03 && lead != 0x12) {
+      put(multi_byte_table[lead]);
+    } else if (++i < codes.size()) {
+      unsigned second = static_cast<unsigned char>(codes[i]);
+      if (lead == 0x01) put(kanji_table[second]);
+      if (lead == 0x02) put(kanji_table[0x100 + second]);
+      if (lead == 0x12) put(phrase_table[second]);
+    }
+  }
+  return text;
+}
+
+// The decoder does not branch on each code: it decodes every byte and drops the text of second
+// bytes. Runs of prefixes, where every other byte is a second byte, are the hard case.
+TEST(StreamDecoderTest, MatchesReadingTheCodesOneByOne) {
+  const std::string prefixes("\x01\x02\x03\x12", 4);
+  std::mt19937 random(11);
+  std::string codes;
+  for (int i = 0; i < 20000; ++i) {
+    codes += random() % 2 ? prefixes[random() % 4] : static_cast<char>(random() % 256);
+  }
+  for (int multi_byte : {0, 1}) {
+    EXPECT_TRUE(decode(multi_byte, codes) == decode_code_by_code(multi_byte, codes))
+        << "mode " << multi_byte;
   }
 }
 
