@@ -1,7 +1,7 @@
 // A plain decoder that takes one code at a time straight from the code tables, written apart from
-// the block decoder so that a fuzzer can hold the two against each other.
-#ifndef MOJIROLL_FUZZ_PLAIN_DECODER_H_
-#define MOJIROLL_FUZZ_PLAIN_DECODER_H_
+// the block decoder so that the tests and the fuzzer can hold the two against each other.
+#ifndef MOJIROLL_TESTS_PLAIN_DECODER_H_
+#define MOJIROLL_TESTS_PLAIN_DECODER_H_
 
 #include <cstddef>
 #include <string>
@@ -10,4 +10,4 @@
 // else the multi-byte format.
 std::string decode_one_code_at_a_time(int multi_byte, const unsigned char* codes, std::size_t size);
 
-#endif  // MOJIROLL_FUZZ_PLAIN_DECODER_H_
+#endif  // MOJIROLL_TESTS_PLAIN_DECODER_H_
